@@ -10,8 +10,14 @@ char fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a
 bool matches_at(std::string_view text, std::size_t index, std::string_view sub, bool ignore_case) {
   if (sub.size() > text.size() - index) return false;
   if (!ignore_case) return text.compare(index, sub.size(), sub) == 0;
-  for (std::size_t k = 0; k < sub.size(); ++k)
-    if (fold(text[index + k]) != fold(sub[k])) return false;
+  // A double-byte character compares exactly: its second byte is no letter, whatever its value.
+  for (std::size_t k = 0; k < sub.size(); k += character_width(sub, k)) {
+    if (character_width(sub, k) == 2) {
+      if (text.compare(index + k, 2, sub.substr(k, 2)) != 0) return false;
+    } else if (fold(text[index + k]) != fold(sub[k])) {
+      return false;
+    }
+  }
   return true;
 }
 
@@ -95,14 +101,14 @@ TextList split(std::string_view text, std::string_view separator) {
 
 Text ascii_upper(std::string_view text) {
   Text out(text);
-  for (char& c : out)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  for (std::size_t i = 0; i < out.size(); i += character_width(out, i))
+    if (out[i] >= 'a' && out[i] <= 'z') out[i] = static_cast<char>(out[i] - 'a' + 'A');
   return out;
 }
 
 Text ascii_lower(std::string_view text) {
   Text out(text);
-  for (char& c : out) c = fold(c);
+  for (std::size_t i = 0; i < out.size(); i += character_width(out, i)) out[i] = fold(out[i]);
   return out;
 }
 
@@ -124,11 +130,15 @@ Text replace_all(std::string_view text, std::string_view find, std::string_view 
 
 Text substring(std::string_view text, std::int64_t from, std::int64_t count) {
   const auto size = static_cast<std::int64_t>(text.size());
+  if (count <= 0) return {};
   if (from < 1) {
+    // The bytes before position 1 use up part of the count; compared first so that
+    // extreme arguments cannot overflow.
+    if (from <= 1 - count) return {};
     count += from - 1;
     from = 1;
   }
-  if (count <= 0 || from > size) return {};
+  if (from > size) return {};
   count = std::min(count, size - from + 1);
   return Text(text.substr(static_cast<std::size_t>(from - 1), static_cast<std::size_t>(count)));
 }

@@ -29,6 +29,7 @@ TEST(FindForward, Cases) {
       {"case folded", "xABc", "ab", 1, true, 2},
       {"case exact", "xABc", "ab", 1, false, -1},
       {"no fold beyond ascii", "\xC1", "\xE1", 1, true, -1},
+      {"no fold of a second byte", "\x81\x41", "\x81\x61", 1, true, -1},  // 丄 is not 乤
       {"trail byte skipped", "\xB0\xA1\xA1", "\xA1\xA1", 1, false, -1},
       {"boundary match", "a\xB0\xA1\xA1\xA1", "\xA1\xA1", 1, false, 4},
       {"lone lead at end", "ab\xB0", "\xB0", 1, false, 3},
@@ -80,6 +81,9 @@ TEST(Split, ElementPerSeparator) {
 TEST(Casing, AsciiLettersOnly) {
   EXPECT_EQ(ascii_upper("ab\xB0\xE1z1"), "AB\xB0\xE1Z1");
   EXPECT_EQ(ascii_lower("AB\xC1\xD6Z1"), "ab\xC1\xD6z1");
+  // The second byte of 丄 (81 41) and of 乤 (81 61) has a letter's value but is no letter.
+  EXPECT_EQ(ascii_lower("\x81\x41" "A"), "\x81\x41" "a");
+  EXPECT_EQ(ascii_upper("\x81\x61" "a"), "\x81\x61" "A");
 }
 
 TEST(ReplaceAll, LeftToRightWithoutOverlap) {
@@ -97,6 +101,9 @@ TEST(Substring, ClipsToTheText) {
   EXPECT_EQ(substring("abcdef", 7, 1), "");
   EXPECT_EQ(substring("abcdef", -5, 3), "");
   EXPECT_EQ(substring("abc", 1, std::numeric_limits<std::int64_t>::max()), "abc");
+  EXPECT_EQ(substring("abc", std::numeric_limits<std::int64_t>::min(), 3), "");
+  EXPECT_EQ(substring("abc", -1, std::numeric_limits<std::int64_t>::min()), "");
+  EXPECT_EQ(substring("abc", -1, std::numeric_limits<std::int64_t>::max()), "abc");
 }
 
 TEST(TextFromBytes, EndsAtFirstNul) {
