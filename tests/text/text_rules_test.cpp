@@ -101,6 +101,9 @@ TEST(Substring, ClipsToTheText) {
   EXPECT_EQ(substring("abcdef", 7, 1), "");
   EXPECT_EQ(substring("abcdef", -5, 3), "");
   EXPECT_EQ(substring("abc", 1, std::numeric_limits<std::int64_t>::max()), "abc");
+  EXPECT_EQ(substring("abc", std::numeric_limits<std::int64_t>::min(), 3), "");
+  EXPECT_EQ(substring("abc", -1, std::numeric_limits<std::int64_t>::min()), "");
+  EXPECT_EQ(substring("abc", -1, std::numeric_limits<std::int64_t>::max()), "abc");
 }
 
 TEST(TextFromBytes, EndsAtFirstNul) {
