@@ -1,13 +1,11 @@
 #include "platform/code_page.h"
 
-#include <iconv.h>
+#include "platform/linux/gbk_table_linux.h"
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <string>
-#include <vector>
 
 namespace morvella::platform {
 namespace {
@@ -16,97 +14,31 @@ constexpr unsigned kCodePageAnsi = 0;
 constexpr unsigned kCodePageGbk = 936;
 constexpr unsigned kCodePageUtf8 = 65001;
 
-// What Windows writes for input it cannot map with flags 0.
-constexpr char16_t kGbkUnicodeDefault = 0x003F;
-constexpr char kGbkDefault = '?';
 constexpr char16_t kReplacement = 0xFFFD;
 
-// Code page 936 as Windows has it: glibc's CP936 table, completed where Windows differs.
-class GbkTable {
- public:
-  GbkTable() : double_byte_(126 * 256, 0), from_unicode_(65536, 0) {
-    for (unsigned b = 0; b < 0x80; ++b) single_byte_[b] = static_cast<char16_t>(b);
-    single_byte_[0x80] = 0x20AC;
-    load_double_bytes();
-    for (unsigned lead = 0x81; lead <= 0xFE; ++lead)
-      for (unsigned trail = 0; trail < 256; ++trail) {
-        const char16_t unit = double_byte_[index(lead, trail)];
-        if (unit != 0 && from_unicode_[unit] == 0) from_unicode_[unit] = static_cast<std::uint16_t>(lead << 8 | trail);
-      }
-    for (unsigned b = 0; b < 0x81; ++b)
-      if (single_byte_[b] != 0 || b == 0) from_unicode_[single_byte_[b]] = static_cast<std::uint16_t>(b);
-  }
-
-  static bool is_lead(std::uint8_t b) { return b >= 0x81 && b <= 0xFE; }
-  // The unit of a single byte that is not a lead byte; 0 when it has none.
-  char16_t single(std::uint8_t b) const { return single_byte_[b]; }
-  // The unit of a lead and trail pair; 0 when it has none.
-  char16_t pair(std::uint8_t lead, std::uint8_t trail) const { return double_byte_[index(lead, trail)]; }
-  // One byte (below 0x100) or a lead byte shifted over its trail; 0 when there is none (but U+0000).
-  std::uint16_t encode(char16_t unit) const { return from_unicode_[unit]; }
-
- private:
-  static std::size_t index(unsigned lead, unsigned trail) { return (lead - 0x81) * 256 + trail; }
-
-  void load_double_bytes() {
-    iconv_t cd = iconv_open("UTF-16LE", "CP936");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return;
-    for (unsigned lead = 0x81; lead <= 0xFE; ++lead)
-      for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
-        if (trail == 0x7F) continue;
-        char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-        char out[8] = {};
-        char* in_at = in;
-        char* out_at = out;
-        std::size_t in_left = 2;
-        std::size_t out_left = sizeof out;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        if (iconv(cd, &in_at, &in_left, &out_at, &out_left) == static_cast<std::size_t>(-1)) continue;
-        if (in_left != 0 || out_at - out != 2) continue;
-        double_byte_[index(lead, trail)] =
-            static_cast<char16_t>(static_cast<std::uint8_t>(out[0]) | static_cast<std::uint8_t>(out[1]) << 8);
-      }
-    iconv_close(cd);
-  }
-
-  std::array<char16_t, 256> single_byte_{};
-  std::vector<char16_t> double_byte_;
-  std::vector<std::uint16_t> from_unicode_;
-};
-
-const GbkTable& gbk_table() {
-  static const GbkTable table;
-  return table;
-}
-
+// A lead byte takes the byte after it whatever that is, but for the terminating zero.
 std::u16string gbk_to_units(const std::uint8_t* in, std::size_t size) {
-  const GbkTable& table = gbk_table();
   std::u16string out;
   for (std::size_t i = 0; i < size; ++i) {
-    const std::uint8_t b = in[i];
-    if (!GbkTable::is_lead(b)) {
-      const char16_t unit = table.single(b);
-      out += unit != 0 || b == 0 ? unit : kGbkUnicodeDefault;
-      continue;
+    if (!gbk::is_lead_byte(in[i])) {
+      out += gbk::unit_of(in[i]);
+    } else if (i + 1 < size && in[i + 1] != 0) {
+      const char16_t unit = gbk::unit_of(in[i], in[i + 1]);
+      out += unit != 0 ? unit : gbk::kUnicodeDefault;
+      ++i;
+    } else {
+      out += gbk::kUnicodeDefault;
     }
-    if (i + 1 >= size || in[i + 1] == 0) {
-      out += kGbkUnicodeDefault;
-      continue;
-    }
-    const char16_t unit = table.pair(b, in[i + 1]);
-    out += unit != 0 ? unit : kGbkUnicodeDefault;
-    ++i;
   }
   return out;
 }
 
 std::string units_to_gbk(const char16_t* in, std::size_t size) {
-  const GbkTable& table = gbk_table();
   std::string out;
   for (std::size_t i = 0; i < size; ++i) {
-    const std::uint16_t code = in[i] == 0 ? 0 : table.encode(in[i]);
+    const std::uint16_t code = in[i] == 0 ? 0 : gbk::code_of(in[i]);
     if (in[i] != 0 && code == 0) {
-      out += kGbkDefault;
+      out += gbk::kDefault;
     } else if (code > 0xFF) {
       out += static_cast<char>(code >> 8);
       out += static_cast<char>(code & 0xFF);
