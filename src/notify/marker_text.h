@@ -18,7 +18,8 @@ struct FindWith {
   std::string_view with;
 };
 
-// Up to five find/with pairs applied in turn; at most `count` replacements per pair when given.
+// Up to five find/with pairs applied in turn, each to the bytes from `start` on (below 1 counts
+// as 1); at most `count` replacements per pair when given, none when it is 0 or less.
 // ASCII letters compare without regard to case unless `case_sensitive`.
 Text replace_pairs(std::string_view text, std::optional<int> count, int start, bool case_sensitive,
                    const std::vector<FindWith>& pairs);
