@@ -131,7 +131,9 @@ Text percent_encode_bytes(const Bytes& data, bool keep_unreserved) {
 }
 
 Text url_encode(std::string_view text, bool keep_unreserved, bool as_utf8) {
-  return percent_encode_bytes(as_utf8 ? text_to_utf8(text) : bytes_of(text), keep_unreserved);
+  // A text ends at its first NUL, in both forms alike.
+  const Bytes data = as_utf8 ? text_to_utf8(text) : bytes_of(text.substr(0, text.find('\0')));
+  return percent_encode_bytes(data, keep_unreserved);
 }
 
 }  // namespace morvella
