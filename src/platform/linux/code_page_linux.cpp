@@ -2,9 +2,11 @@
 
 #include "platform/linux/gbk_table_linux.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <string>
 
 namespace morvella::platform {
@@ -37,7 +39,9 @@ std::string units_to_gbk(const char16_t* in, std::size_t size) {
   std::string out;
   for (std::size_t i = 0; i < size; ++i) {
     const std::uint16_t code = in[i] == 0 ? 0 : gbk::code_of(in[i]);
-    if (in[i] != 0 && code == 0) {
+    if (in[i] == 0) {
+      out += '\0';
+    } else if (code == 0) {
       out += gbk::kDefault;
     } else if (code > 0xFF) {
       out += static_cast<char>(code >> 8);
@@ -49,7 +53,8 @@ std::string units_to_gbk(const char16_t* in, std::size_t size) {
   return out;
 }
 
-// Decodes UTF-8, replacing each maximal invalid subpart by U+FFFD.
+// Decodes UTF-8 as Windows does with flags 0: each maximal ill-formed subsequence (a lone byte, or
+// the start of a sequence cut short) becomes one U+FFFD, and decoding resumes at the next byte.
 std::u16string utf8_to_units(const std::uint8_t* in, std::size_t size) {
   std::u16string out;
   std::size_t i = 0;
@@ -149,7 +154,7 @@ unsigned resolve(unsigned code_page) { return code_page == kCodePageAnsi ? kCode
 // Copies a conversion out the way the Win32 calls do: size query, fit check, count written.
 template <typename String, typename Unit>
 int deliver(const String& converted, Unit* output, int output_size) {
-  if (converted.size() > static_cast<std::size_t>(INT32_MAX)) return 0;
+  if (converted.size() > static_cast<std::size_t>(std::numeric_limits<int>::max())) return 0;
   const int size = static_cast<int>(converted.size());
   if (output_size == 0) return size;
   if (size > output_size) return 0;
@@ -193,7 +198,8 @@ int wide_char_to_multi_byte(unsigned code_page, const char16_t* input, int input
 
 int wide_length(const char16_t* text) {
   if (text == nullptr) return 0;
-  return static_cast<int>(std::char_traits<char16_t>::length(text));
+  const std::size_t length = std::char_traits<char16_t>::length(text);
+  return static_cast<int>(std::min<std::size_t>(length, std::numeric_limits<int>::max()));
 }
 
 }  // namespace morvella::platform
