@@ -1,0 +1,43 @@
+#include "app/program.h"
+
+#include <utility>
+
+#include "app/main_window_layout.h"
+#include "text/fixed_texts.h"
+
+namespace morvella {
+
+Program::Program(SystemServices system)
+    : system_(std::move(system)),
+      notice_(settings_, system_.clock, system_.request, [this](std::string_view message) { log_event(message); }),
+      session_handler_([this] { notice_.send_unlock_notice(); },
+                       [this](std::string_view message) { log_event(message); }) {}
+
+void Program::on_window_ready(platform::Window& window) {
+  window_ = &window;
+  log_.emplace(system_.clock, window.log_box(control_id::log_box));
+  log_->preload_log();
+  // load_settings
+  platform::SessionEvents& session = system_.session_events;
+  if (!session.register_window(window)) {
+    window.show_message_box(fixed::kRegistrationFailedText, fixed::kRegistrationFailedCaption);
+    window.request_destroy();
+    return;
+  }
+  session.install([this](std::uintptr_t code) { session_handler_.on_session_change(code); });
+  watching_ = true;
+}
+
+void Program::on_window_closing() {
+  if (watching_) system_.session_events.restore();
+  watching_ = false;
+  system_.session_events.unregister_window();
+}
+
+void Program::on_text_changed(int) {}
+
+void Program::on_clicked(int) {}
+
+void Program::log_event(std::string_view message) { log_->log_event(message); }
+
+}  // namespace morvella
