@@ -2,6 +2,8 @@
 
 #include <climits>
 #include <cstddef>
+#include <cstdint>
+#include <string>
 
 #include "platform/code_page.h"
 #include "text/text_rules.h"
