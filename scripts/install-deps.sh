@@ -6,6 +6,7 @@ packages=(
   cmake make g++ clang libclang-rt-14-dev            # native build, sanitizers, libFuzzer
   g++-mingw-w64-x86-64-posix mingw-w64-tools          # the Windows build
   wine wine64 xvfb xauth x11-utils xdotool imagemagick # running and looking at it
+  twm                                                 # a window manager, so screenshots show the title bar
   googletest libgtest-dev libgmock-dev                # unit tests on both platforms
   libcurl4-openssl-dev libssl-dev nlohmann-json3-dev  # the Linux request seam, HMAC, JSON
   python3 openssl locales fonts-wqy-zenhei            # test servers, certificates, Chinese text
