@@ -46,21 +46,16 @@ class TimeoutInternet final : public Internet {
  public:
   TimeoutInternet(Internet& inner, std::uint32_t timeout_ms) : inner_(inner), timeout_ms_(timeout_ms) {}
 
+  // Set on the session and on the connection: WinINet implementations differ in which of the
+  // two hands its time-outs down to the request.
   InternetHandle InternetOpenA(const char* agent, std::uint32_t access_type, const char* proxy, const char* bypass,
                                std::uint32_t flags) override {
-    InternetHandle session = inner_.InternetOpenA(agent, access_type, proxy, bypass, flags);
-    if (session) {
-      for (std::uint32_t option : {morvella::platform::kOptionConnectTimeout, morvella::platform::kOptionSendTimeout,
-                                   morvella::platform::kOptionReceiveTimeout}) {
-        inner_.InternetSetOptionA(session, option, &timeout_ms_, sizeof timeout_ms_);
-      }
-    }
-    return session;
+    return with_timeouts(inner_.InternetOpenA(agent, access_type, proxy, bypass, flags));
   }
   InternetHandle InternetConnectA(InternetHandle session, const char* server, std::uint16_t port, const char* user,
                                   const char* password, std::uint32_t service, std::uint32_t flags,
                                   std::uintptr_t context) override {
-    return inner_.InternetConnectA(session, server, port, user, password, service, flags, context);
+    return with_timeouts(inner_.InternetConnectA(session, server, port, user, password, service, flags, context));
   }
   InternetHandle HttpOpenRequestA(InternetHandle connection, const char* verb, const char* object,
                                   const char* version, const char* referrer, const char** accept_types,
@@ -85,6 +80,16 @@ class TimeoutInternet final : public Internet {
   bool InternetCloseHandle(InternetHandle handle) override { return inner_.InternetCloseHandle(handle); }
 
  private:
+  InternetHandle with_timeouts(InternetHandle handle) {
+    if (handle) {
+      for (std::uint32_t option : {morvella::platform::kOptionConnectTimeout, morvella::platform::kOptionSendTimeout,
+                                   morvella::platform::kOptionReceiveTimeout}) {
+        inner_.InternetSetOptionA(handle, option, &timeout_ms_, sizeof timeout_ms_);
+      }
+    }
+    return handle;
+  }
+
   Internet& inner_;
   std::uint32_t timeout_ms_;
 };

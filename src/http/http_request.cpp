@@ -1,6 +1,7 @@
 #include "http/http_request.h"
 
 #include <cstdint>
+#include <string>
 
 #include "http/cookies.h"
 #include "http/header_names.h"
@@ -17,6 +18,7 @@ using platform::InternetHandle;
 
 constexpr std::string_view kDefaultUserAgent = "Mozilla/4.0 (compatible; MSIE 9.0; Windows NT 6.1)";
 constexpr const char* kVerbs[] = {"GET", "POST", "HEAD", "PUT", "OPTIONS", "DELETE", "TRACE", "CONNECT"};
+constexpr int kMethodHead = 2;
 constexpr std::uint32_t kReadChunk = 1024;
 constexpr std::uint32_t kRawHeaderBuffer = 5000;
 
@@ -109,6 +111,21 @@ bool query_raw_headers(Internet& internet, InternetHandle request, Text& headers
   return true;
 }
 
+// True when the response announced a longer body than arrived: a connection that broke off
+// mid-body may read as a clean end on some platforms (WinINet among them). A HEAD answer and
+// a 304 announce the length of a body they never carry.
+bool body_cut_short(const Text& raw_headers, const Bytes& body, int method) {
+  const TextList lines = split(raw_headers, "\r\n");
+  if (method == kMethodHead || lines.empty() || text_between(lines[0] + " ", " ", " ") == "304") return false;
+  for (const Text& line : lines) {
+    if (ascii_lower(text_before_marker(line, ":")) != "content-length") continue;
+    const Text announced = value_after_colon(line);
+    return announced.find_first_not_of("0123456789") == Text::npos && announced.size() < 19 &&
+           body.size() < std::stoull(announced.empty() ? "0" : announced);
+  }
+  return false;
+}
+
 // The name=value of every exact-case Set-Cookie line, attributes dropped, "; " between them.
 Text collect_cookies(const Text& raw_headers) {
   Text cookies;
@@ -159,7 +176,8 @@ Bytes http_request(Internet& internet, std::string_view url, const HttpRequestOp
 
   Bytes response;
   Text raw_headers;
-  if (!read_body(internet, request.get(), response) || !query_raw_headers(internet, request.get(), raw_headers)) {
+  if (!read_body(internet, request.get(), response) || !query_raw_headers(internet, request.get(), raw_headers) ||
+      body_cut_short(raw_headers, response, method)) {
     return {};
   }
 

@@ -130,6 +130,8 @@ class RecordingServer(_Listener):
                                                    ("set-cookie", "lower=9")])
         elif path == "/set-session-cookie":
             self._send(conn, "200 OK", b"set", [("Set-Cookie", "session=s1; Path=/")])
+        elif path == "/login":
+            self._send(conn, "302 Found", b"moved", [("Set-Cookie", "session=s1; Path=/"), ("Location", "/target")])
         elif path == "/redirect":
             self._send(conn, "302 Found", b"moved", [("Location", "/target")])
         elif path == "/target":

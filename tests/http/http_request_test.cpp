@@ -216,6 +216,8 @@ TEST(HttpRequest, FailuresGiveAnEmptyBodyAndLeaveOutValuesAlone) {
       {"send fails", [](auto& i) { i.fail_send = true; }, 3},
       {"read breaks off", [](auto& i) { i.fail_read = true; }, 3},
       {"headers unavailable", [](auto& i) { i.response_headers.clear(); }, 3},
+      {"body shorter than announced",
+       [](auto& i) { i.response_headers = "HTTP/1.1 200 OK\r\ncontent-length: 100\r\n\r\n"; }, 3},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -234,6 +236,30 @@ TEST(HttpRequest, FailuresGiveAnEmptyBodyAndLeaveOutValuesAlone) {
     EXPECT_EQ(returned_headers, "before");
     const std::vector<void*> all = {internet.request(), internet.connection(), internet.session()};
     EXPECT_EQ(internet.closed, std::vector<void*>(all.end() - c.handles_closed, all.end()));
+  }
+}
+
+TEST(HttpRequest, AnnouncedLengthsThatCarryNoBodyAreNotCutShort) {
+  struct Case {
+    const char* name;
+    int method;
+    std::string headers;
+  } cases[] = {
+      {"HEAD", 2, "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\n"},
+      {"304", 0, "HTTP/1.1 304 Not Modified\r\nContent-Length: 100\r\n\r\n"},
+      {"exact length", 0, "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    RecordingInternet internet;
+    internet.response_headers = c.headers;
+    internet.response_body = c.method == 2 ? Bytes() : bytes_of(c.name[0] == '3' ? "" : "ok");
+    Text returned_headers;
+    HttpRequestOptions options;
+    options.method = c.method;
+    options.returned_headers = &returned_headers;
+    EXPECT_EQ(http_request(internet, "http://h/", options), internet.response_body);
+    EXPECT_EQ(returned_headers, c.headers);
   }
 }
 

@@ -75,6 +75,22 @@ std::string proxy_for(std::string_view list, bool secure) {
   return socks;
 }
 
+// libcurl refuses URLs holding spaces, control bytes or raw 8-bit bytes; they go out escaped.
+std::string url_safe(std::string_view object_name) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (unsigned char c : object_name) {
+    if (c <= 0x20 || c >= 0x7F) {
+      out += '%';
+      out += kHex[c >> 4];
+      out += kHex[c & 0xF];
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out;
+}
+
 struct HeaderList {
   curl_slist* list = nullptr;
   ~HeaderList() { curl_slist_free_all(list); }
@@ -178,12 +194,8 @@ TransferResult perform_transfer(const TransferRequest& request) {
   const std::string origin = std::string(secure ? "https://" : "http://") + request.host + ":" +
                              std::to_string(request.port);
   const std::string proxy = request.use_proxy ? proxy_for(request.proxy_list, secure) : std::string();
-  // The path goes out exactly as given; a plain-HTTP proxy is asked for the absolute URL.
-  const bool absolute_target = !secure && proxy.rfind("http://", 0) == 0;
-  const std::string target = absolute_target ? origin + request.object_name : request.object_name;
 
-  curl_easy_setopt(easy, CURLOPT_URL, (origin + "/").c_str());
-  curl_easy_setopt(easy, CURLOPT_REQUEST_TARGET, target.c_str());
+  curl_easy_setopt(easy, CURLOPT_URL, (origin + url_safe(request.object_name)).c_str());
   curl_easy_setopt(easy, CURLOPT_HTTP_VERSION, CURL_HTTP_VERSION_1_1);
   curl_easy_setopt(easy, CURLOPT_USERAGENT, request.agent.c_str());
   // An empty proxy and no-proxy list keep the environment's proxy variables out.
