@@ -27,8 +27,8 @@ bool remove(HCERTSTORE store, const std::vector<BYTE>& der) {
   if (!wanted) return false;
   PCCERT_CONTEXT found = CertFindCertificateInStore(store, X509_ASN_ENCODING, 0, CERT_FIND_EXISTING, wanted, nullptr);
   CertFreeCertificateContext(wanted);
-  // Deleting frees the found context too; nothing found means nothing to undo.
-  return !found || CertDeleteCertificateFromStore(found) != FALSE;
+  // Deleting frees the found context too.
+  return found && CertDeleteCertificateFromStore(found) != FALSE;
 }
 
 }  // namespace
@@ -41,7 +41,9 @@ int main(int argc, char** argv) {
   const std::string action = argv[1];
   const std::vector<BYTE> der = read_file(argv[2]);
   if (der.empty() || (action != "add" && action != "remove")) return 2;
-  HCERTSTORE store = CertOpenStore(CERT_STORE_PROV_SYSTEM_A, 0, 0, CERT_SYSTEM_STORE_CURRENT_USER, "Root");
+  // The user's own registry part of the Root store: the system store is a collection, and a
+  // certificate found through it cannot always be deleted from it.
+  HCERTSTORE store = CertOpenStore(CERT_STORE_PROV_SYSTEM_REGISTRY_A, 0, 0, CERT_SYSTEM_STORE_CURRENT_USER, "Root");
   if (!store) return 1;
   const bool ok = action == "add" ? add(store, der) : remove(store, der);
   CertCloseStore(store, 0);
