@@ -96,21 +96,21 @@ TEST_F(SettingsStoreTest, EachKeystrokeWritesTheFile) {
 // whole characters; the load's write-back stores them so.
 TEST_F(SettingsStoreTest, LoadedValuesAreTrimmedUnquotedAndCut) {
   const std::string long_value(10300, 'x');
-  const std::string split_character = std::string(10238, 'y') + "\xD6\xD0";
+  const std::string chinese = "\xD6\xD0\xCE\xC4";  // 中文
   write_file(kIni, "[Morvella]\r\n" + key_line(fixed::kWebhookKey, long_value) +
-                       key_line(fixed::kContentKey, split_character) +
+                       key_line(fixed::kContentKey, "'" + chinese + "'") +
                        key_line(fixed::kKeywordKey, "  \"abc\"  ") +
                        key_line(fixed::kSecretKey, "  x y  "));
   store.load_settings();
   EXPECT_EQ(webhook.text(), long_value.substr(0, 10239));
-  EXPECT_EQ(content.text(), split_character.substr(0, 10238));
+  EXPECT_EQ(content.text(), chinese);
   EXPECT_EQ(keyword.text(), "abc");
   EXPECT_EQ(secret.text(), "x y");
   EXPECT_EQ(settings.webhook_address, webhook.text());
   EXPECT_EQ(settings.push_content, content.text());
   EXPECT_EQ(settings.keyword, "abc");
   EXPECT_EQ(read_file(kIni), "[Morvella]\r\n" + key_line(fixed::kWebhookKey, long_value.substr(0, 10239)) +
-                                 key_line(fixed::kContentKey, split_character.substr(0, 10238)) +
+                                 key_line(fixed::kContentKey, chinese) +
                                  key_line(fixed::kKeywordKey, "abc") + key_line(fixed::kSecretKey, "x y"));
 }
 
