@@ -1,5 +1,5 @@
-// A full disk stops an insertion before anything moves: shown on a small tmpfs, where this
-// process may mount one.
+// A full disk stops a log insertion before anything moves, and a settings write before the file
+// is touched: shown on a small tmpfs, where this process may mount one.
 #include <sys/mount.h>
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/log_file.h"
+#include "platform/private_profile.h"
 #include "session/event_log.h"
 #include "support/fake_clock.h"
 #include "support/fake_controls.h"
@@ -66,6 +67,14 @@ TEST_F(FullDiskTest, InsertionFailsBeforeMovingAnything) {
   EventLog(clock, box).log_event("A");
   EXPECT_FALSE(box.text().empty());
   EXPECT_TRUE(read_file(kLogFilePath) == earlier);
+}
+
+TEST_F(FullDiskTest, SettingsWriteFailsWithoutHarmingTheFile) {
+  const std::string stored = "[Morvella]\r\nK=v\r\n";
+  write_file("settings.ini", stored);
+  fill_disk();
+  EXPECT_FALSE(platform::write_profile_string("Morvella", "K", std::string(8192, 'x'), "./settings.ini"));
+  EXPECT_EQ(read_file("settings.ini"), stored);
 }
 
 }  // namespace
