@@ -208,8 +208,12 @@ def check_tls(probe, work, trust_tool, emulator):
         expect(server.requests == [], "a request reached the server over an untrusted certificate")
         with http_tls.trusted(pki, trust_tool, emulator, work):
             summary, body, _ = probe.run(url)
-        expect(body == b"ok", summary)
-        expect(server.requests[-1]["line"] == "GET /secure HTTP/1.1", server.requests)
+            expect(body == b"ok", summary)
+            expect([r["line"] for r in server.requests] == ["GET /secure HTTP/1.1"], server.requests)
+            # The same trusted certificate reached by an address it does not name.
+            summary, body, _ = probe.run(url.replace("localhost", "127.0.0.1"))
+            expect_failed(summary, body)
+            expect(len(server.requests) == 1, "a request reached the server under the wrong name")
     finally:
         server.stop()
 

@@ -11,7 +11,7 @@ def _openssl(*args, cwd):
 
 
 def make_pki(folder):
-    """ca.pem / ca.der (the authority) and server.pem / server.key for localhost and 127.0.0.1."""
+    """ca.pem / ca.der (the authority) and server.pem / server.key for the name localhost only."""
     os.makedirs(folder, exist_ok=True)
     _openssl("req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", "ca.key", "-out", "ca.pem", "-days", "2",
              "-subj", "/CN=Morvella Test CA", "-addext", "basicConstraints=critical,CA:TRUE",
@@ -20,7 +20,7 @@ def make_pki(folder):
     _openssl("req", "-newkey", "rsa:2048", "-nodes", "-keyout", "server.key", "-out", "server.csr",
              "-subj", "/CN=localhost", cwd=folder)
     with open(os.path.join(folder, "server.ext"), "w") as f:
-        f.write("subjectAltName=DNS:localhost,IP:127.0.0.1\nextendedKeyUsage=serverAuth\n"
+        f.write("subjectAltName=DNS:localhost\nextendedKeyUsage=serverAuth\n"
                 "basicConstraints=CA:FALSE\nkeyUsage=critical,digitalSignature,keyEncipherment\n")
     _openssl("x509", "-req", "-in", "server.csr", "-CA", "ca.pem", "-CAkey", "ca.key", "-CAcreateserial",
              "-out", "server.pem", "-days", "2", "-sha256", "-extfile", "server.ext", cwd=folder)

@@ -169,7 +169,8 @@ void set_redirects(CURL* easy, const TransferRequest& request) {
 }
 
 void set_method_and_body(CURL* easy, const TransferRequest& request) {
-  // libcurl sends no body with HEAD; WinINet's empty one shows as its Content-Length header.
+  // libcurl sends no body with HEAD (WinINet does): only an empty one looks the same on the
+  // wire, through the Content-Length header WinINet sends with it.
   if (request.verb == "HEAD") {
     curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
     return;
