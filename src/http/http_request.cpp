@@ -166,8 +166,9 @@ Bytes http_request(Internet& internet, std::string_view url, const HttpRequestOp
   if (options.add_default_headers) add_default_headers(headers, url, method);
   if (options.cookies) add_cookie_header(headers, *options.cookies);
 
-  const Bytes text_body = bytes_of(options.text_body);
-  const Bytes& body = method == kMethodGet ? Bytes() : !options.byte_body.empty() ? options.byte_body : text_body;
+  const Bytes body = method == kMethodGet              ? Bytes()
+                     : !options.byte_body.empty() ? options.byte_body
+                                                  : bytes_of(options.text_body);
   const bool sent = internet.HttpSendRequestA(request.get(), headers.empty() ? nullptr : headers.c_str(),
                                               static_cast<std::uint32_t>(headers.size()),
                                               body.empty() ? nullptr : body.data(),

@@ -109,7 +109,13 @@ def check_methods(probe, server):
             elif verb != "HEAD":  # libcurl cannot send a body with HEAD; see the report
                 expect(request["body"] == data, where + "body %r" % request["body"])
                 expect(header_value(request, "Content-Length") == b"%d" % len(data), where + "Content-Length")
-            expect(header_value(request, "Accept") == b"*/*", where + "Accept")
+            expected = [("Host", b"127.0.0.1:%d" % server.port),
+                        ("User-Agent", b"Mozilla/4.0 (compatible; MSIE 9.0; Windows NT 6.1)"),
+                        ("Accept", b"*/*"), ("Referer", url.encode()), ("Accept-Language", b"zh-cn")]
+            if verb == "POST":
+                expected.append(("Content-Type", b"application/x-www-form-urlencoded"))
+            others = [h for h in request["headers"] if h[0] != "Content-Length"]
+            expect(sorted(others) == sorted(expected), where + "headers %r" % request["headers"])
             expect(summary["returned-headers-length"] != UNTOUCHED, where + "no response: %r" % summary)
 
 
