@@ -14,10 +14,18 @@ Program::Program(SystemServices system)
                        [this](std::string_view message) { log_event(message); }) {}
 
 void Program::on_window_ready(platform::Window& window) {
-  window_ = &window;
   log_.emplace(system_.clock, window.log_box(control_id::log_box));
   log_->preload_log();
-  // load_settings
+  store_.emplace(settings_, SettingsControls{
+                                window.edit_box(control_id::webhook_box),
+                                window.edit_box(control_id::content_box),
+                                window.edit_box(control_id::keyword_box),
+                                window.edit_box(control_id::secret_box),
+                                window.check_box(control_id::push_check),
+                                window.check_box(control_id::autostart_check),
+                            });
+  store_->load_settings();
+  if (settings_.autostart_flag == fixed::kTrue) system_.autostart.ensure();
   platform::SessionEvents& session = system_.session_events;
   if (!session.register_window(window)) {
     window.show_message_box(fixed::kRegistrationFailedText, fixed::kRegistrationFailedCaption);
@@ -34,9 +42,40 @@ void Program::on_window_closing() {
   system_.session_events.unregister_window();
 }
 
-void Program::on_text_changed(int) {}
+void Program::on_text_changed(int id) {
+  if (!store_) return;
+  switch (id) {
+    case control_id::webhook_box:
+      store_->on_webhook_edited();
+      break;
+    case control_id::content_box:
+      store_->on_content_edited();
+      break;
+    case control_id::keyword_box:
+      store_->on_keyword_edited();
+      break;
+    case control_id::secret_box:
+      store_->on_secret_edited();
+      break;
+  }
+}
 
-void Program::on_clicked(int) {}
+void Program::on_clicked(int id) {
+  if (!store_) return;
+  switch (id) {
+    case control_id::push_check:
+      store_->on_push_toggled();
+      break;
+    case control_id::autostart_check:
+      store_->on_autostart_toggled();
+      if (settings_.autostart_flag == fixed::kTrue) {
+        system_.autostart.enable();
+      } else {
+        system_.autostart.disable();
+      }
+      break;
+  }
+}
 
 void Program::log_event(std::string_view message) { log_->log_event(message); }
 

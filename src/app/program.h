@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/settings.h"
+#include "app/settings_store.h"
 #include "notify/unlock_notice.h"
 #include "platform/session_events.h"
 #include "platform/window.h"
@@ -34,13 +35,16 @@ class Program final : public platform::WindowEvents {
  public:
   explicit Program(SystemServices system);
 
-  // Shows the earlier log, loads the settings, then watches the session. When the system
-  // refuses to report session changes, says so once and closes the window.
+  // Shows the earlier log, loads the settings (re-creating a missing autostart entry while
+  // "开机启动" is stored on), then watches the session. When the system refuses to report
+  // session changes, says so once and closes the window.
   void on_window_ready(platform::Window& window) override;
   // Undoes the watching: the window's own procedure back first, then the registration.
   void on_window_closing() override;
-  void on_text_changed(int control_id) override;
-  void on_clicked(int control_id) override;
+  // Each edit box and check box reaches its settings handler; ticking "开机启动" also creates the
+  // autostart entry and unticking removes it.
+  void on_text_changed(int id) override;
+  void on_clicked(int id) override;
 
   const Settings& settings() const { return settings_; }
 
@@ -51,8 +55,9 @@ class Program final : public platform::WindowEvents {
   Settings settings_;
   UnlockNotice notice_;
   SessionHandler session_handler_;
-  platform::Window* window_ = nullptr;
-  std::optional<EventLog> log_;  // the log box exists once the window does
+  // Both work on controls, which exist once the window does.
+  std::optional<EventLog> log_;
+  std::optional<SettingsStore> store_;
   bool watching_ = false;
 };
 
