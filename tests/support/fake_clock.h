@@ -19,7 +19,6 @@ class FakeClock final : public Clock {
     return now;
   }
   std::int64_t unix_millis() const override { return millis_; }
-  std::size_t reads() const { return next_; }
 
  private:
   std::vector<LocalTime> times_;
