@@ -24,6 +24,10 @@ test: linux windows fuzz-build
 fuzz: fuzz-build
 	@scripts/run-fuzzers 60
 
+# The program: under Wine with a display, else a headless demonstration on loopback.
+run: windows
+	@scripts/run-program
+
 bench: linux windows
 	@scripts/run-benchmarks
 

@@ -5,6 +5,9 @@
 //   window_probe close          asks the window to close, as the title bar's button does
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -80,6 +83,8 @@ int print_geometry(HWND window) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Bytes out as they are: UTF-8 with LF line ends, whatever the console's code page.
+  _setmode(_fileno(stdout), _O_BINARY);
   const std::string command = argc > 1 ? argv[1] : "";
   if (command == "wait") return wait_for_window(argc > 2 ? std::atoi(argv[2]) : 20);
   HWND window = find_main_window();
