@@ -9,7 +9,7 @@ packages=(
   twm                                                 # a window manager, so screenshots show the title bar
   googletest libgtest-dev libgmock-dev                # unit tests on both platforms
   libcurl4-openssl-dev libssl-dev nlohmann-json3-dev  # the Linux request seam, HMAC, JSON
-  python3 openssl locales fonts-wqy-zenhei            # test servers, certificates, Chinese text
+  python3 openssl locales fonts-wqy-zenhei bc            # test servers, certificates, Chinese text
 )
 
 missing=()
