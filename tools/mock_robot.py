@@ -5,7 +5,7 @@ Every answer is HTTP 200 with {"errcode": N, "errmsg": "..."}; errcode 0 means d
 first line on stdout is the port it listens on. Standard library only.
 
     mock_robot.py [--port 0] [--token T] [--keyword K]... [--secret S]
-                  [--reply-mode ok|silent|garbage] [--record FILE]
+                  [--reply-mode ok|silent|garbage] [--record FILE] [--no-rate-limit]
 """
 import argparse
 import base64
@@ -44,8 +44,9 @@ def signature(timestamp, secret):
 class Robot:
     """The service's checks, in the order it applies them, with its per-robot rate limit."""
 
-    def __init__(self, token="", keywords=(), secret=""):
+    def __init__(self, token="", keywords=(), secret="", rate_limit=True):
         self.token = token
+        self.rate_limit = rate_limit
         self.keywords = list(keywords)
         self.secret = secret
         self.delivered_ms = collections.deque()
@@ -71,7 +72,7 @@ class Robot:
         with self.lock:
             while self.delivered_ms and now_ms - self.delivered_ms[0] >= RATE_WINDOW_MS:
                 self.delivered_ms.popleft()
-            if len(self.delivered_ms) >= RATE_LIMIT:
+            if self.rate_limit and len(self.delivered_ms) >= RATE_LIMIT:
                 return (*SEND_TOO_FAST, content)
             self.delivered_ms.append(now_ms)
         return (*OK, content)
@@ -113,6 +114,7 @@ def make_handler(robot, reply_mode, record):
             self._handle()
 
         def _handle(self):
+            received_ms = time.time() * 1000  # once the headers are in: the benchmarks' end mark
             length = int(self.headers.get("Content-Length") or 0)
             body = self.rfile.read(length) if length > 0 else b""
             path, _, query = self.path.partition("?")
@@ -120,7 +122,7 @@ def make_handler(robot, reply_mode, record):
                 errcode, errmsg, content = robot.check(query, body, int(time.time() * 1000))
             else:
                 errcode, errmsg, content = None, None, None
-            self._record(path, query, body, content, errcode)
+            self._record(path, query, body, content, errcode, received_ms)
             if reply_mode == "silent":
                 self.close_connection = True
                 return
@@ -137,7 +139,7 @@ def make_handler(robot, reply_mode, record):
             self.end_headers()
             self.wfile.write(payload)
 
-        def _record(self, path, query, body, content, errcode):
+        def _record(self, path, query, body, content, errcode, received_ms):
             if not record:
                 return
             try:
@@ -148,7 +150,7 @@ def make_handler(robot, reply_mode, record):
                 "method": self.command, "path": path, "query": query,
                 "params": dict(urllib.parse.parse_qsl(query, keep_blank_values=True)),
                 "headers": dict(self.headers.items()), "body": text, "body_encoding": encoding,
-                "content": content, "errcode": errcode,
+                "content": content, "errcode": errcode, "received_ms": received_ms,
             }
             with record_lock, open(record, "a", encoding="utf-8") as out:
                 out.write(json.dumps(entry, ensure_ascii=False) + "\n")
@@ -167,8 +169,9 @@ def main(argv=None):
     parser.add_argument("--secret", default="")
     parser.add_argument("--reply-mode", choices=("ok", "silent", "garbage"), default="ok")
     parser.add_argument("--record")
+    parser.add_argument("--no-rate-limit", action="store_true", help="for benchmarks that send in bursts")
     options = parser.parse_args(argv)
-    robot = Robot(options.token, options.keyword, options.secret)
+    robot = Robot(options.token, options.keyword, options.secret, not options.no_rate_limit)
     server = http.server.ThreadingHTTPServer(
         ("127.0.0.1", options.port), make_handler(robot, options.reply_mode, options.record))
     print(server.server_address[1], flush=True)
