@@ -1,4 +1,5 @@
 """The Windows program as a user meets it: under Wine and Xvfb, with the mock robot on loopback."""
+import os
 import pathlib
 import sys
 import tempfile
@@ -91,6 +92,20 @@ class ProgramScenarios(unittest.TestCase):
                 program.session_event(driver.WTS_SESSION_UNLOCK)
                 self.assertEqual(event_messages(program.texts()[LOG_BOX]), [outcome, "解锁了"])
                 program.close()
+
+    def test_a_stored_autostart_switch_puts_the_shortcut_in_the_startup_folder(self):
+        prefix = pathlib.Path(os.environ.get("WINEPREFIX", driver.TOP / "build" / "wineprefix"))
+        pattern = "drive_c/users/*/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/StartUp/Morvella.lnk"
+        for old in prefix.glob(pattern):
+            old.unlink()
+        driver.write_settings(self.workdir, {driver.KEY_AUTOSTART: "真"})
+        program = self.run_program()
+        self.assertTrue(program.texts()[AUTOSTART_CHECK].startswith("[x] "))
+        program.close()
+        shortcuts = list(prefix.glob(pattern))
+        for shortcut in shortcuts:
+            shortcut.unlink()  # the prefix is shared: leave nothing behind
+        self.assertEqual(len(shortcuts), 1)
 
     def test_pushing_off_only_logs_the_unlock_and_the_window_is_saved_as_a_screenshot(self):
         self.robot = driver.MockRobot("--token", TOKEN)
